@@ -1,0 +1,31 @@
+// Plane geometry on single points and segments, shared by the contour and line
+// computations.
+#pragma once
+
+namespace dornavik {
+
+struct tvertex {
+  float x = 0, y = 0;
+  friend bool operator==(const tvertex&, const tvertex&) = default;
+};
+
+// |dx| + |dy|.
+float ManhattanDistance(const tvertex& p, const tvertex& q);
+float Distance(const tvertex& p, const tvertex& q);
+
+// Which pair of end points of two lines (a1..a2, b1..b2) lies nearest:
+// 1 = a1-b1, 2 = a1-b2, 3 = a2-b1, 4 = a2-b2; ties keep the lower number.
+int ClosestEnds(const tvertex& a1, const tvertex& a2, const tvertex& b1, const tvertex& b2);
+
+// The crossing of segment p1-p2 (the outer one) with q1-q2. Segments shorter
+// than 0.05 (Manhattan) and (nearly) parallel ones never cross; the parameters
+// along both segments may overshoot their ends by 0.0001. `at` is
+// q1 + u·(q2 − q1).
+bool SegmentsCross(const tvertex& p1, const tvertex& p2, const tvertex& q1, const tvertex& q2,
+                   tvertex& at);
+
+// The point of segment a-b nearest to p, and its distance. A segment shorter
+// than 1e-5 yields a.
+float NearestOnSegment(const tvertex& a, const tvertex& b, const tvertex& p, tvertex& nearest);
+
+}  // namespace dornavik
