@@ -36,6 +36,21 @@ bool SegmentsCross(const tvertex& p1, const tvertex& p2, const tvertex& q1, cons
   return true;
 }
 
+int EdgeCrossing(const tvertex& a, const tvertex& b, const tvertex& p) {
+  if (ManhattanDistance(a, b) <= 0.001f) return 0;
+  // In double the products of float differences are exact, so a point on the
+  // edge gives a cross product of exactly 0.
+  const double dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+  const double px = double(p.x) - a.x, py = double(p.y) - a.y;
+  const double cross = dx * py - dy * px;
+  if (cross > 0) return a.y < p.y && p.y <= b.y ? 1 : 0;
+  if (cross < 0) return b.y < p.y && p.y <= a.y ? 1 : 0;
+  auto sign = [](double v) { return (v > 0) - (v < 0); };
+  const bool along_x = px == 0 || sign(px) == sign(dx);
+  const bool along_y = py == 0 || sign(py) == sign(dy);
+  return along_x && along_y && px * px + py * py <= dx * dx + dy * dy ? 2 : 0;
+}
+
 float NearestOnSegment(const tvertex& a, const tvertex& b, const tvertex& p, tvertex& nearest) {
   const double dx = double(b.x) - a.x, dy = double(b.y) - a.y;
   const double length2 = dx * dx + dy * dy;

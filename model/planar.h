@@ -24,6 +24,11 @@ int ClosestEnds(const tvertex& a1, const tvertex& a2, const tvertex& b1, const t
 bool SegmentsCross(const tvertex& p1, const tvertex& p2, const tvertex& q1, const tvertex& q2,
                    tvertex& at);
 
+// What ring edge a-b does to the parity of the inside test of p: 0 nothing,
+// 1 it crosses the ray from p (each vertex on the ray counts for one edge only),
+// 2 p lies on the edge. Edges shorter than 0.001 (Manhattan) do nothing.
+int EdgeCrossing(const tvertex& a, const tvertex& b, const tvertex& p);
+
 // The point of segment a-b nearest to p, and its distance. A segment shorter
 // than 1e-5 yields a.
 float NearestOnSegment(const tvertex& a, const tvertex& b, const tvertex& p, tvertex& nearest);

@@ -39,6 +39,27 @@ TEST(Planar, SegmentsCross) {
   EXPECT_FLOAT_EQ(at.y, 5);
 }
 
+TEST(Planar, EdgeCrossing) {
+  struct {
+    tvertex a, b, p;
+    int effect;
+  } cases[] = {
+      {{0, 0}, {0, 10}, {-1, 5}, 1},    // upward edge right of the point
+      {{0, 10}, {0, 0}, {-1, 5}, 1},    // downward
+      {{0, 0}, {0, 10}, {1, 5}, 0},     // edge left of the point
+      {{0, 0}, {0, 10}, {-1, 10}, 1},   // upper end on the ray counts ...
+      {{0, 10}, {0, 20}, {-1, 10}, 0},  // ... the lower end of the next edge does not
+      {{0, 0}, {0, 10}, {-1, 0}, 0},
+      {{0, 0}, {10, 0}, {4, 0}, 2},     // on the edge
+      {{0, 0}, {10, 0}, {10, 0}, 2},    // on its end
+      {{0, 0}, {10, 0}, {11, 0}, 0},    // collinear beyond it
+      {{0, 0}, {10, 0}, {-1, 0}, 0},
+      {{0, 0}, {0.0004f, 0.0004f}, {0.0002f, 0.0002f}, 0},  // too short to count
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(EdgeCrossing(c.a, c.b, c.p), c.effect) << c.a.x << "," << c.a.y << " " << c.p.x << "," << c.p.y;
+}
+
 TEST(Planar, NearestOnSegmentClampsToTheEnds) {
   tvertex at;
   EXPECT_FLOAT_EQ(NearestOnSegment({0, 0}, {10, 0}, {4, 3}, at), 3);
