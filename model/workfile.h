@@ -2,6 +2,7 @@
 // number of pages.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -33,7 +34,6 @@ class tworkfile {
   void Write(int32_t n, const R& record) {
     if (n >= 0 && n < Count()) records_[static_cast<size_t>(n)] = record;
   }
-  void Reserve(size_t n) { records_.reserve(n); }
 
  private:
   int32_t records_per_page_;
