@@ -8,6 +8,7 @@
 #include "base/errors.h"
 #include "nomenclature_fixture.h"
 #include "symbology/nomenclature.h"
+#include "symbology/zemcodes.h"
 
 namespace dornavik {
 namespace {
@@ -381,6 +382,60 @@ TEST(NomenclatureFile, SaveFailureThrowsAndKeepsNothingHalfWritten) {
   std::string data;
   ASSERT_TRUE(ReadWholeFile(file.Path(), data));
   EXPECT_EQ(data, NomenclatureText());
+}
+
+}  // namespace
+}  // namespace dornavik
+
+namespace dornavik {
+namespace {
+
+TEST(ShippedNomenclature, LoadsAndSavesUnchanged) {
+  const std::string path = std::string(DORNAVIK_TEST_DATA) + "/../../data/program/kora.nom";
+  std::string shipped;
+  ASSERT_TRUE(ReadWholeFile(path, shipped));
+  ResetNomenclature();
+  trecordinghost host;
+  ASSERT_TRUE(LoadNomenclature(path, host, NoNames));
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(NomenclatureText(), shipped);
+
+  const tnomenclature& n = Nomenclature();
+  const tzemcodemaps codes = BuildZemCodeMaps(n);
+  EXPECT_EQ(codes.LineType(kBoundaryLineCode), kDefaultLineType);
+  EXPECT_EQ(n.lines[kDefaultLineType].zem_code, kBoundaryLineCode);
+  EXPECT_NE(n.signs[kDefaultSignType].symbol, 0);
+  EXPECT_NE(n.texts[kDefaultTextType].zem_code, 0);
+  // Every code names one type, and the codes the ZEM reader converts to are there.
+  for (int i = 0; i < kLineTypes; ++i) {
+    if (n.lines[i].zem_code != 0) {
+      EXPECT_EQ(codes.LineType(n.lines[i].zem_code), i);
+    }
+  }
+  for (int i = 0; i < kSignTypes; ++i) {
+    if (n.signs[i].zem_code != 0) {
+      EXPECT_EQ(codes.SignType(n.signs[i].zem_code), i);
+    }
+  }
+  for (int i = 1; i < kTextTypes; ++i) {
+    if (n.texts[i].zem_code != 0) {
+      EXPECT_EQ(codes.TextType(n.texts[i].zem_code), i);
+    }
+  }
+  for (int code : {73, 74, 175}) EXPECT_GE(codes.LineType(code), 0) << code;
+  for (int code : {52, 542}) EXPECT_GE(codes.SignType(code), 0) << code;
+  // The signs that point records of the ZEM file become.
+  for (int type : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12}) EXPECT_NE(n.signs[type].zem_code, 0) << type;
+  // Labels: fraction types 1 and 2 over named text types.
+  for (int f : {1, 2}) {
+    EXPECT_NE(n.texts[n.drobs[f].numerator].zem_code, 0);
+    EXPECT_NE(n.texts[n.drobs[f].denominator].zem_code, 0);
+  }
+  std::vector<int> kinds;
+  for (const tthemmap& map : n.thematic) kinds.push_back(map.kind);
+  EXPECT_EQ(kinds, (std::vector<int>{1, 3, 7, 9, 21, 24}));
+  EXPECT_TRUE(n.thematic[0].enabled);
+  EXPECT_EQ(n.thematic[2].classes.size(), 16u);  // kind 7: classes 1..15
 }
 
 }  // namespace
