@@ -1,4 +1,7 @@
 // Intersection and containment tests of lines and contours.
+#include <algorithm>
+#include <vector>
+
 #include "model/geometry.h"
 #include "model/inside.h"
 #include "model/ring.h"
@@ -28,6 +31,35 @@ bool AnyPoint(const tline& line, Visit&& visit) {
   return false;
 }
 
+// The segments of a line in runs of kRunLength, each with its box and its
+// longest segment, so that a segment of the other line passes over whole runs
+// that lie apart from it instead of testing their segments one by one.
+constexpr int32_t kRunLength = 32;
+
+struct trun {
+  int32_t first;  // record of the run's first point
+  tbox box;
+  float longest;  // Manhattan length of its longest segment
+};
+
+std::vector<trun> Runs(const tline& line) {
+  std::vector<trun> runs;
+  tvertex q1 = LinePoint(line, line.first);
+  for (int32_t j = line.first; j < line.last; ++j) {
+    if ((j - line.first) % kRunLength == 0) runs.push_back({j, PointBox(q1.x, q1.y), 0});
+    const tvertex q2 = LinePoint(line, j + 1);
+    ExpandBox(runs.back().box, q2.x, q2.y);
+    runs.back().longest = std::max(runs.back().longest, ManhattanDistance(q1, q2));
+    q1 = q2;
+  }
+  return runs;
+}
+
+// How far a crossing may lie outside the box of a segment of this Manhattan
+// length: the parameters along both segments may overshoot by 0.0001, and a
+// little more for rounding.
+float Overshoot(float length) { return 0.0001f * length + 0.001f; }
+
 }  // namespace
 
 bool LinesCross(const tline& a, const tline& b, float tolerance, tvertex& at) {
@@ -37,18 +69,26 @@ bool LinesCross(const tline& a, const tline& b, float tolerance, tvertex& at) {
   const tline& outer = swap ? b : a;
   const tline& other = swap ? a : b;
   const tbox reach = InflateBox(other.box, tolerance, tolerance);
+  const std::vector<trun> runs = Runs(other);
   for (int32_t i = outer.first; i < outer.last; ++i) {
     const tvertex p1 = LinePoint(outer, i), p2 = LinePoint(outer, i + 1);
-    if (!BoxesOverlap(SegmentBox(p1, p2), reach)) continue;
-    tvertex q1 = LinePoint(other, other.first);
-    for (int32_t j = other.first; j < other.last; ++j) {
-      const tvertex q2 = LinePoint(other, j + 1);
-      tvertex point;
-      if (SegmentsCross(p1, p2, q1, q2, point) && !SharedEnd(a, b, point)) {
-        at = point;
-        return true;
+    const tbox segment = SegmentBox(p1, p2);
+    if (!BoxesOverlap(segment, reach)) continue;
+    const float margin = Overshoot(ManhattanDistance(p1, p2));
+    for (const trun& run : runs) {
+      const float m = margin + Overshoot(run.longest);
+      if (!BoxesOverlap(InflateBox(segment, m, m), run.box)) continue;
+      const int32_t end = std::min(run.first + kRunLength, other.last);
+      tvertex q1 = LinePoint(other, run.first);
+      for (int32_t j = run.first; j < end; ++j) {
+        const tvertex q2 = LinePoint(other, j + 1);
+        tvertex point;
+        if (SegmentsCross(p1, p2, q1, q2, point) && !SharedEnd(a, b, point)) {
+          at = point;
+          return true;
+        }
+        q1 = q2;
       }
-      q1 = q2;
     }
   }
   return false;

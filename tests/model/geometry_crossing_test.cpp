@@ -39,6 +39,26 @@ TEST(LinesCross, SharedNodesDoNotCrossOtherTouchesDo) {
   }
 }
 
+TEST(LinesCross, LongLinesAreSearchedToTheEnd) {
+  // 200 segments of 1 m along y = 0; crossings in the middle of a segment, at
+  // a vertex where one run of segments ends and the next begins, and on the
+  // very last segment.
+  tshapes s;
+  std::vector<tvertex> points;
+  for (int i = 0; i <= 200; ++i) points.push_back({float(i), 0});
+  tline& long_line = s.Line(points);
+  for (float x : {70.5f, 64.0f, 199.5f}) {
+    tline& across = s.Line({{x, -1}, {x + 0.3f, 1}});
+    tvertex at;
+    ASSERT_TRUE(LinesCross(long_line, across, 5, at)) << x;
+    EXPECT_NEAR(at.x, x + 0.15f, 1e-4);
+    ASSERT_TRUE(LinesCross(across, long_line, 5, at)) << x;
+  }
+  tline& beside = s.Line({{0, 0.5f}, {200, 0.5f}, {200, 3}});
+  tvertex at;
+  EXPECT_FALSE(LinesCross(long_line, beside, 5, at));
+}
+
 TEST(LinesCross, SmallLineInsideTheBoxOfALargeOne) {
   tshapes s;
   tline& big = s.Line({{0, 0}, {100, 100}});
