@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <regex>
 
 #include "base/codepage.h"
 #include "base/errors.h"
@@ -118,7 +119,11 @@ std::vector<int> T_DMData::CompartmentSubCompartments() {
   return Table(ktOTPOD).FindAll(0, {o.RawText(o.FieldIndex("OTDEL"))});
 }
 
-tresultset T_DMData::RunQuery(const std::string& sql) { return query_.Run(sql); }
+tresultset T_DMData::RunQuery(const std::string& sql) {
+  // The design names of the statements ('rmdv.dbf') stand for the unit's tables.
+  static const std::regex kDesignName("'rm([^']*\\.dbf)'", std::regex::icase);
+  return query_.Run(std::regex_replace(sql, kDesignName, "'" + code_ + "$1'"));
+}
 
 std::string DisplayValue(tdisplayrule rule, const std::string& otdel, const std::string& pod, double value) {
   char buf[64];

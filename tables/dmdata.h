@@ -49,7 +49,8 @@ class T_DMData {
   // their stored order.
   std::vector<int> CompartmentSubCompartments();
 
-  // qDV and qCO: their statements, replaced by the windows that use them.
+  // qDV and qCO: their statements, replaced by the windows that use them. A
+  // table named 'rm<suffix>.dbf' in a statement is the unit's '<code><suffix>.dbf'.
   std::string qDVsql = "select * from 'rmdv.dbf'";
   std::string qCOsql = "select * from 'rmco.dbf'";
   tresultset RunQuery(const std::string& sql);
