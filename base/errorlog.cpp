@@ -79,7 +79,7 @@ int SignalCode(int sig) {
 void WriteFatal(int code, uint32_t address, const char* message) {
   if (g_logged) return;
   g_logged = 1;
-  char report[160];
+  char report[160] = {};
   char* end = report + sizeof report - 1;
   char* p = Append(report, end, "\nRuntime error ");
   p = AppendNumber(p, end, code % 1000, 3, 10, ' ');
@@ -88,7 +88,7 @@ void WriteFatal(int code, uint32_t address, const char* message) {
   p = Append(p, end, "\n");
   ssize_t ignored = write(STDOUT_FILENO, report, p - report);
 
-  char line[160];
+  char line[160] = {};
   end = line + sizeof line - 3;
   int y, m, d;
   CivilDate((static_cast<long>(time(nullptr)) + g_utc_offset) / 86400, y, m, d);

@@ -1,15 +1,18 @@
 // dornavik-cli: the headless face of Dornavik.
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/codepage.h"
+#include "base/errors.h"
 #include "base/errorlog.h"
 #include "base/text.h"
 #include "model/document.h"
 #include "model/geometry.h"
+#include "tables/dump.h"
 
 namespace dornavik {
 namespace {
@@ -20,6 +23,9 @@ const char kUsage[] =
     "Commands:\n"
     "  demo      builds a small map of two compartments in memory, computes the\n"
     "            areas of its sub-compartments and prints them\n"
+    "  dump FILE.DBF\n"
+    "            prints a dBASE table: the field names, then every row that is\n"
+    "            not deleted, tab-separated, UTF-8, blank padding kept\n"
     "  --help    this text\n"
     "\n"
     "Environment:\n"
@@ -94,6 +100,15 @@ int main(int argc, char** argv) {
   }
   std::string command = argv[1];
   if (command == "demo") return dornavik::Demo();
+  if (command == "dump" && argc == 3) {
+    try {
+      dornavik::DumpTable(argv[2], std::cout);
+      return 0;
+    } catch (const dornavik::terror& e) {
+      std::fprintf(stderr, "dornavik-cli: %s\n", dornavik::WindowsToUtf8(e.what()).c_str());
+      return 1;
+    }
+  }
   std::fprintf(stderr, "dornavik-cli: unknown command \"%s\"\n\n%s", command.c_str(), dornavik::kUsage);
   return 2;
 }
