@@ -2,6 +2,7 @@
 // written in V3.00.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,11 @@ using tthemnamesource = std::function<std::vector<tthemname>()>;
 // what was read before it stays, the rest keeps its values. Ends with
 // SetNomenclatureScale(CurrentScale()). True when the named file itself was read.
 bool LoadNomenclature(const std::string& file_name, thost& host, const tthemnamesource& names);
+// As above with the table "names" of the program folder.
 bool LoadNomenclature(const std::string& file_name, thost& host);
+
+// The rows of the dBASE table "names" in folder (with its trailing "/").
+std::vector<tthemname> ReadThematicNames(thost& host, const std::string& folder);
 
 // The whole nomenclature in version V3.00 (cp1251, CR LF). Throws terror when
 // the file cannot be written; any previous file is then left as it was.

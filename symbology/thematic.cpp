@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/inifile.h"
 #include "base/text.h"
 
 namespace dornavik {
@@ -52,15 +53,21 @@ tthemmap& tthemmaplist::Insert(tthemmap map) {
 
 std::string ThematicStateKey(int kind) { return "map" + std::to_string(kind); }
 
-void LoadThematicStates(tthemmaplist& maps,
-                        const std::function<bool(const std::string& key, bool current)>& read) {
-  for (tthemmap& map : maps) map.enabled = read(ThematicStateKey(map.kind), map.enabled);
+namespace {
+constexpr char kStateSection[] = "maps";
 }
 
-void SaveThematicStates(const tthemmaplist& maps,
-                        const std::function<void(const std::string& key, int value)>& write) {
-  write("count", static_cast<int>(maps.size()));
-  for (const tthemmap& map : maps) write(ThematicStateKey(map.kind), map.enabled ? 1 : 0);
+void LoadThematicStates(tthemmaplist& maps, const tinifile& settings) {
+  for (tthemmap& map : maps) {
+    map.enabled = settings.ReadBool(kStateSection, ThematicStateKey(map.kind), map.enabled);
+  }
+}
+
+void SaveThematicStates(const tthemmaplist& maps, tinifile& settings) {
+  settings.WriteInteger(kStateSection, "count", static_cast<long long>(maps.size()));
+  for (const tthemmap& map : maps) {
+    settings.WriteBool(kStateSection, ThematicStateKey(map.kind), map.enabled);
+  }
 }
 
 void ApplyThematicNames(tthemmap& map, const std::vector<tthemname>& rows) {

@@ -4,12 +4,13 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace dornavik {
+
+class tinifile;
 
 enum tfill : int32_t { ftHatch = 0, ftCrossHatch = 1, ftFill = 2 };
 
@@ -79,14 +80,12 @@ class tthemmaplist {
 
 // The settings key of a kind's on/off state ("map%d").
 std::string ThematicStateKey(int kind);
-// The settings section that holds the states.
-inline const char* ThematicStateSection() { return "maps"; }
-// enabled := read(key, current enabled) for every map.
-void LoadThematicStates(tthemmaplist& maps,
-                        const std::function<bool(const std::string& key, bool current)>& read);
-// write("count", n) and write(key, 0/1) for every map, in list order.
-void SaveThematicStates(const tthemmaplist& maps,
-                        const std::function<void(const std::string& key, int value)>& write);
+// Section "maps" of the settings: every map's enabled flag from its key, the
+// current flag being the default.
+void LoadThematicStates(tthemmaplist& maps, const tinifile& settings);
+// "count" and every map's key, in list order (so of two maps of one kind the
+// later one's state is the one kept).
+void SaveThematicStates(const tthemmaplist& maps, tinifile& settings);
 
 // One row of the table "names": the class and map names of old nomenclature files.
 struct tthemname {

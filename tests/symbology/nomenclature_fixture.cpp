@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 namespace dornavik {
 
@@ -12,7 +13,7 @@ ttempfile::ttempfile() {
 
 ttempfile::ttempfile(const std::string& data, const std::string& name) : ttempfile() {
   path_ = folder_ + name;
-  WriteFileAtomically(path_, data);
+  std::ofstream(path_, std::ios::binary) << data;
 }
 
 ttempfile::~ttempfile() { std::filesystem::remove_all(folder_); }

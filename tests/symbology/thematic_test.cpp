@@ -1,8 +1,7 @@
 // Thematic maps: the list, class lookups, the states in the settings, names.
 #include <gtest/gtest.h>
 
-#include <map>
-
+#include "base/inifile.h"
 #include "symbology/thematic.h"
 
 namespace dornavik {
@@ -76,25 +75,18 @@ TEST(Thematic, StatesShareOneKeyPerKind) {
   list.Insert(Map(4, "second"));
   list.Insert(Map(1, "vg"));
   list[0].enabled = true;
-  list[1].enabled = true;   // earlier of the two kind-4 maps
-  list[2].enabled = false;  // later: its state is the one saved
-  std::map<std::string, int> settings;
-  std::vector<std::string> order;
-  SaveThematicStates(list, [&](const std::string& key, int value) {
-    settings[key] = value;
-    order.push_back(key);
-  });
-  EXPECT_EQ(settings["count"], 3);
-  EXPECT_EQ(settings["map1"], 1);
-  EXPECT_EQ(settings["map4"], 0);
-  EXPECT_EQ(order.front(), "count");
+  list[1].enabled = true;   // "second": earlier in the list
+  list[2].enabled = false;  // "first": later, so its state is the one kept
+  tinifile settings;
+  SaveThematicStates(list, settings);
+  EXPECT_EQ(settings.ReadInteger("maps", "count", -1), 3);
+  EXPECT_EQ(settings.ReadString("maps", "map1", ""), "1");
+  EXPECT_EQ(settings.ReadString("maps", "map4", ""), "0");
 
-  settings.erase("map1");
+  tinifile reread;
+  reread.Parse("[maps]\r\ncount=7\r\nmap4=0\r\n");
   for (tthemmap& m : list) m.enabled = true;
-  LoadThematicStates(list, [&](const std::string& key, bool current) {
-    auto found = settings.find(key);
-    return found == settings.end() ? current : found->second != 0;
-  });
+  LoadThematicStates(list, reread);
   EXPECT_TRUE(list[0].enabled);  // no key: keeps its flag
   EXPECT_FALSE(list[1].enabled);
   EXPECT_FALSE(list[2].enabled);
