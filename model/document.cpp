@@ -46,7 +46,7 @@ int tcompartmentorder::Compare(const std::string& a, const std::string& b) {
 
 tafile::tafile(tmapview* owner) : view(owner), points_(std::make_unique<tpointstore>()) {}
 
-tafile::~tafile() { alive = 0; }
+tafile::~tafile() = default;
 
 void tafile::Clear() {
   alive = 0;
