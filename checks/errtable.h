@@ -16,7 +16,7 @@ struct terrrec {
   std::string otdel;   // OtdelKey, or empty
   std::string pod;     // PodKey, or empty
   int line = 0;        // line of the ZEM file
-  int table = 0;       // tzemtable of a table finding
+  int table = 0;       // tzemtablenumber of a table finding
   int ipara = 0;
   double rpara = 0;
   int nom = 0;         // field number in the table's schema, from 1

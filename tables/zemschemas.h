@@ -9,7 +9,7 @@
 namespace dornavik {
 
 // Table numbers, as stored in the error table's "table" column.
-enum tzemtable : int {
+enum tzemtablenumber : int {
   kZemImoti = 1,
   kZemSections = 2,
   kZemPodotdeli = 3,
