@@ -1,5 +1,7 @@
 #include "base/codepage.h"
 
+#include "base/text.h"
+
 #include <iconv.h>
 
 #include <array>
@@ -106,6 +108,10 @@ std::string WindowsToOem(std::string_view text) {
 std::string MikToWindows(std::string_view text) { return Map(text, Tables().mik_to_win); }
 
 std::string WindowsToMik(std::string_view text) { return Map(text, Tables().win_to_mik); }
+
+int CompareTextOem(std::string_view a, std::string_view b) {
+  return CompareTextWin(OemToWindows(a), OemToWindows(b));
+}
 
 std::string WindowsToUtf8(std::string_view text) { return Convert(text, "CP1251", "UTF-8"); }
 

@@ -23,6 +23,10 @@ std::string WindowsToOem(std::string_view text);
 std::string MikToWindows(std::string_view text);
 std::string WindowsToMik(std::string_view text);
 
+// Case-insensitive comparison of two texts in the DOS code page, in the order
+// of their cp1251 counterparts: <0, 0, >0.
+int CompareTextOem(std::string_view a, std::string_view b);
+
 // At the border: console and windows.
 std::string WindowsToUtf8(std::string_view text);
 std::string Utf8ToWindows(std::string_view text);

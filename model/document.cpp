@@ -1,9 +1,12 @@
 #include "model/document.h"
 
+#include "base/codepage.h"
+
 #include <cmath>
 #include <exception>
 
 #include "base/arith.h"
+#include "base/codepage.h"
 #include "base/host.h"
 #include "base/text.h"
 #include "model/geometry.h"
@@ -39,8 +42,9 @@ const std::string& OtdelNumber(const tpodotdel& c) {
 
 }  // namespace
 
+// Compartment numbers are in the DOS code page, as the ZEM file wrote them.
 int tcompartmentorder::Compare(const std::string& a, const std::string& b) {
-  int c = CompareTextWin(a, b);
+  int c = CompareTextOem(a, b);
   return c < 0 ? -1 : c > 0 ? 1 : 0;
 }
 

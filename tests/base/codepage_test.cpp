@@ -37,6 +37,14 @@ TEST(CodePage, Utf8Border) {
   EXPECT_EQ(Utf8ToWindows("a\xFF" "b"), "a?b");
 }
 
+TEST(CodePage, CaseInsensitiveDosTexts) {
+  SetDosCodePage(tdoscodepage::cp866);
+  // "12а" and "12А" in CP866 are one number; "12б" follows them.
+  EXPECT_EQ(CompareTextOem("12\xA0", "12\x80"), 0);
+  EXPECT_LT(CompareTextOem("12\xA0", "12\xA1"), 0);
+  EXPECT_LT(CompareTextOem("10", "2"), 0);
+}
+
 TEST(CodePage, Setting) {
   EXPECT_EQ(DosCodePageFromSetting(" mik "), tdoscodepage::mik);
   EXPECT_EQ(DosCodePageFromSetting("866"), tdoscodepage::cp866);
