@@ -256,6 +256,8 @@ double EstimateOverlap(const tpodotdel& s, const tpodotdel& c) {
 
 void CheckIntersections(tafile& map, Terrdbfile& errors, thost& host) {
   errors.DeleteFindings(111);
+  // The estimate is limited by the contours' areas.
+  ComputeAllAreas(map);
   std::vector<tpodotdel*> indexed, islands;
   for (const auto& o : map.Compartments())
     for (const auto& c : o->Contours()) {

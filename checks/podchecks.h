@@ -27,8 +27,8 @@ void CheckRemoteParts(tafile& map, Terrdbfile& errors, thost& host);
 void CheckIntersections(tafile& map, Terrdbfile& errors, thost& host);
 
 // The overlap estimate of two contours on a grid of step 10 m, m² (limited to
-// the smaller area and the common part of their boxes). Their boxes must be
-// up to date.
+// the smaller area and the common part of their boxes). Their boxes and areas
+// must be up to date.
 double EstimateOverlap(const tpodotdel& s, const tpodotdel& c);
 
 }  // namespace dornavik
