@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <regex>
 
 #include "base/codepage.h"
 #include "base/errors.h"
@@ -121,8 +120,11 @@ std::vector<int> T_DMData::CompartmentSubCompartments() {
 
 tresultset T_DMData::RunQuery(const std::string& sql) {
   // The design names of the statements ('rmdv.dbf') stand for the unit's tables.
-  static const std::regex kDesignName("'rm([^']*\\.dbf)'", std::regex::icase);
-  return query_.Run(std::regex_replace(sql, kDesignName, "'" + code_ + "$1'"));
+  std::vector<std::string> names;
+  auto unit_name = [](const std::string& name, const std::string& code) {
+    return name.size() > 2 && CompareTextWin(name.substr(0, 2), "rm") == 0 ? code + name.substr(2) : name;
+  };
+  return query_.Run(StatementTables(sql, names, unit_name, code_));
 }
 
 std::string DisplayValue(tdisplayrule rule, const std::string& otdel, const std::string& pod, double value) {

@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <regex>
 
 #include "base/codepage.h"
 #include "base/errors.h"
@@ -28,6 +27,27 @@ struct tstatement {
 };
 
 }  // namespace
+
+std::string StatementTables(const std::string& sql, std::vector<std::string>& names,
+                            std::string (*rename)(const std::string&, const std::string&),
+                            const std::string& context) {
+  std::string out;
+  size_t pos = 0;
+  while (pos < sql.size()) {
+    size_t open = sql.find('\'', pos);
+    size_t close = open == std::string::npos ? open : sql.find('\'', open + 1);
+    if (close == std::string::npos) break;
+    std::string literal = sql.substr(open + 1, close - open - 1);
+    bool table = literal.size() > 4 && CompareTextWin(literal.substr(literal.size() - 4), ".dbf") == 0;
+    if (table) {
+      if (rename) literal = rename(literal, context);
+      names.push_back(literal);
+    }
+    out += sql.substr(pos, open + 1 - pos) + literal + "'";
+    pos = close + 1;
+  }
+  return out + sql.substr(pos < sql.size() ? pos : sql.size());
+}
 
 int tresultset::Column(const std::string& name) const {
   for (size_t i = 0; i < columns.size(); ++i)
@@ -98,8 +118,9 @@ void tquery::Load(const std::string& file_name) {
 
 tresultset tquery::Run(const std::string& sql) {
   // Every table is read afresh, so the result reflects the files as they are now.
-  static const std::regex kTableName("'([^']+\\.dbf)'", std::regex::icase);
-  for (std::sregex_iterator it(sql.begin(), sql.end(), kTableName), end; it != end; ++it) Load((*it)[1]);
+  std::vector<std::string> names;
+  StatementTables(sql, names);
+  for (const std::string& name : names) Load(name);
   tstatement st;
   if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &st.s, nullptr) != SQLITE_OK)
     throw terror("sql: " + std::string(sqlite3_errmsg(db_)));

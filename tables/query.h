@@ -14,6 +14,12 @@ struct sqlite3;
 
 namespace dornavik {
 
+// The statement with every table name in it ('name.dbf', in single quotes)
+// replaced by rename(name); names is filled with the new names.
+std::string StatementTables(const std::string& sql, std::vector<std::string>& names,
+                            std::string (*rename)(const std::string& name, const std::string& context) = nullptr,
+                            const std::string& context = {});
+
 class tresultset {
  public:
   std::vector<std::string> columns;
