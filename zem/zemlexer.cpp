@@ -100,7 +100,12 @@ std::string ZemQuotedText(std::string_view text) { return UnquoteText(text); }
 float GradsToRadians(double grads) {
   constexpr double pi = std::numbers::pi;
   double r = grads < 100 ? pi / 2 - grads * pi / 200 : 5 * pi / 2 - grads * pi / 200;
-  return static_cast<float>(r);
+  return ToFloat(r);
+}
+
+float ToFloat(double v) {
+  constexpr double limit = std::numeric_limits<float>::max();
+  return static_cast<float>(v > limit ? limit : v < -limit ? -limit : v);
 }
 
 }  // namespace dornavik

@@ -50,6 +50,9 @@ std::string ZemQuotedText(std::string_view text);
 // Grads (clockwise from north) to radians (counter-clockwise from east).
 float GradsToRadians(double grads);
 
+// Reals beyond the range of a 32-bit float are held at its limits.
+float ToFloat(double v);
+
 // The token cut to n characters.
 inline std::string Cut(std::string_view token, size_t n) { return std::string(token.substr(0, n)); }
 

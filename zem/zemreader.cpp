@@ -15,16 +15,6 @@
 
 namespace dornavik {
 
-namespace {
-
-// Real values beyond the range of a 32-bit float are held at its limits.
-float ToFloat(double v) {
-  constexpr double limit = std::numeric_limits<float>::max();
-  return static_cast<float>(v > limit ? limit : v < -limit ? -limit : v);
-}
-
-}  // namespace
-
 tzemreader::tzemreader(tafile& map, thost& host, tfindingsink findings,
                        tprojecttablesopener open_tables)
     : map_(map),
