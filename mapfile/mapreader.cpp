@@ -39,7 +39,7 @@ std::vector<std::string> Words(std::string_view text) {
 long CountLines(const std::string& file_name) {
   FILE* f = std::fopen(file_name.c_str(), "rb");
   if (!f) return 0;
-  std::vector<char> buffer(1 << 20);
+  std::vector<char> buffer(1 << 16);
   long lines = 0;
   char last = '\n';
   size_t n;

@@ -130,7 +130,10 @@ std::string TextRecord(const texttype& t) {
   if (t.type == 0) {
     static const ttextstyle none;
     const ttextstyle& st = t.style ? *t.style : none;
-    s += " " + std::to_string(st.color) + " " + Fixed(st.height_mm, 2) + " " +
+    // The reader takes 0..15 for palette entries, where 0 is white: those
+    // colours (black to the eye) are written as the palette's black.
+    const int32_t color = st.color >= 0 && st.color <= 15 ? 15 : st.color;
+    s += " " + std::to_string(color) + " " + Fixed(st.height_mm, 2) + " " +
          Fixed(st.width_mm, 2) + " " + Fixed(st.slant * kDegrees, 2) + " " +
          Fixed(st.rotation * kDegrees, 2) + " " + std::to_string(st.flag) + " " +
          std::to_string(st.font);
