@@ -16,6 +16,7 @@
 #include "model/document.h"
 #include "model/shared.h"
 #include "symbology/styles.h"
+#include "tables/projecttables.h"
 #include "tables/zemschemas.h"
 #include "zem/zemreader.h"
 
@@ -69,6 +70,31 @@ inline std::string ZemText(const std::string& utf8) {
   return out;
 }
 
+// The F lines of a table's schema, leaving out the fields named in `omit`.
+inline std::string FieldLines(int table, const std::vector<std::string>& omit = {}) {
+  std::string s;
+  for (const tmyfield& f : ZemSchema(table)) {
+    bool skip = false;
+    for (const std::string& o : omit) skip = skip || o == f.name;
+    if (!skip)
+      s += "F " + f.name + " " + f.type + " " + std::to_string(f.length) + " " + std::to_string(f.decimals) + "\n";
+  }
+  return s;
+}
+
+// A D line with the given values by field name (UTF-8), the others empty, in
+// the order of the schema's fields.
+inline std::string DataLine(int table, const std::vector<std::pair<std::string, std::string>>& values) {
+  std::string s = "D ";
+  const std::vector<tmyfield>& schema = ZemSchema(table);
+  for (size_t i = 0; i < schema.size(); ++i) {
+    if (i > 0) s += ",";
+    for (const auto& [name, value] : values)
+      if (name == schema[i].name) s += value;
+  }
+  return s + "\n";
+}
+
 // Resets the state of the run that a read changes.
 struct tfreshrun {
   tfreshrun() {
@@ -85,10 +111,12 @@ struct tfreshrun {
 
 class tzemrun {
  public:
-  explicit tzemrun(const std::string& name, tprojecttablesopener opener = {})
-      : folder(name), opener_(std::move(opener)) {
+  // With tables, the project tables are opened beside the map in the folder.
+  explicit tzemrun(const std::string& name, bool tables = false) : folder(name) {
     map.file_name = folder.Path() + "map.A";
+    if (tables) opener_ = ProjectTablesOpener(host);
   }
+  tunittables* Tables() { return dynamic_cast<tunittables*>(map.forestry.tables.get()); }
 
   // Reads the file (bytes as given); the reader stays for inspection.
   void ReadBytes(const std::string& bytes) {
