@@ -47,8 +47,9 @@ const std::string& CompartmentNumber(const tpodotdel& contour) {
 
 void ShowCheckError(thost& host, const std::exception& e, const std::string& otdel,
                     const std::string* pod) {
-  std::string text = std::string(e.what()) + " " + OemToWindows(otdel);
-  if (pod) text += "/" + OemToWindows(*pod);
+  std::string text = e.what();
+  text.append(" ").append(OemToWindows(otdel));
+  if (pod) text.append("/").append(OemToWindows(*pod));
   host.ShowMessage(text);
 }
 

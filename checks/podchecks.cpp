@@ -86,6 +86,38 @@ float BoundaryDistance(const tpodotdel& contour, const tvertex& p, float best) {
   return best;
 }
 
+// The sampling grid of the overlap estimate.
+constexpr double kStep = 10;
+
+// Calls visit(x, y) for the points of the grid over the box r, column by
+// column, until it returns false; false then.
+template <class Visit>
+bool ForEachSample(const tbox& r, Visit&& visit) {
+  if (IsEmpty(r)) return true;
+  const double hx = std::min<double>(BoxWidth(r), kStep) / 2, hy = std::min<double>(BoxHeight(r), kStep) / 2;
+  for (int i = 0;; ++i) {
+    const double x = r.xmin + hx + i * kStep;
+    if (!(x < r.xmax)) return true;
+    for (int j = 0;; ++j) {
+      const double y = r.ymin + hy + j * kStep;
+      if (!(y < r.ymax)) break;
+      if (!visit(x, y)) return false;
+    }
+  }
+}
+
+bool InsideBoth(const tpodotdel& s, const tpodotdel& c, const tvertex& p) {
+  return InsideWithin(s, s.box, p) == kInside && InsideWithin(c, c.box, p) == kInside;
+}
+
+// Whether a point of the sampling grid lies inside both contours. Without one
+// the estimate is 0, so this cheap test may come before the costly ones.
+bool SampleInsideBoth(const tpodotdel& s, const tpodotdel& c) {
+  return !ForEachSample(IntersectBoxes(s.box, c.box), [&](double x, double y) {
+    return !InsideBoth(s, c, {float(x), float(y)});
+  });
+}
+
 bool Names(const tpodref& r, const std::string& otdel, const std::string& pod) {
   return TrimBoth(r.otdel) == TrimBoth(otdel) && TrimBoth(r.pod) == TrimBoth(pod);
 }
@@ -145,8 +177,8 @@ void CheckContourIntersections(tpodotdel& s, const tintersectionrun& run, Terrdb
   std::vector<tpodotdel*> candidates;
   for (int h : hits) {
     tpodotdel& c = *run.indexed[h];
-    // The cheap order test first; every test here only drops the pair.
-    if (&c == &s || SortsBefore(c, s)) continue;
+    // The cheap tests first; every test here only drops the pair.
+    if (&c == &s || SortsBefore(c, s) || !SampleInsideBoth(s, c)) continue;
     bool same_ring;
     if (!ContoursOverlap(s, c, true, run.tolerance, same_ring)) continue;
     if (run.islands.CutOutOf(s, c) || run.islands.CutOutOf(c, s)) continue;
@@ -226,32 +258,24 @@ void CheckRemoteParts(tafile& map, Terrdbfile& errors, thost& host) {
 }
 
 double EstimateOverlap(const tpodotdel& s, const tpodotdel& c) {
-  constexpr double h = 10;
   const tbox r = IntersectBoxes(s.box, c.box);
-  if (IsEmpty(r)) return 0;
-  const double hx = std::min<double>(BoxWidth(r), h) / 2, hy = std::min<double>(BoxHeight(r), h) / 2;
   // A point nearer the last evaluated point than that point's distance to
   // either boundary lies on the same side of both.
   double last_x = 0, last_y = 0, reach = 0;
   bool inside = false;
   long count = 0;
-  for (int i = 0;; ++i) {
-    const double x = r.xmin + hx + i * h;
-    if (!(x < r.xmax)) break;
-    for (int j = 0;; ++j) {
-      const double y = r.ymin + hy + j * h;
-      if (!(y < r.ymax)) break;
-      if ((x - last_x) * (x - last_x) + (y - last_y) * (y - last_y) >= reach * reach) {
-        const tvertex p{float(x), float(y)};
-        inside = InsideWithin(s, s.box, p) == kInside && InsideWithin(c, c.box, p) == kInside;
-        reach = BoundaryDistance(c, p, BoundaryDistance(s, p, kFar));
-        last_x = x;
-        last_y = y;
-      }
-      if (inside) ++count;
+  ForEachSample(r, [&](double x, double y) {
+    if ((x - last_x) * (x - last_x) + (y - last_y) * (y - last_y) >= reach * reach) {
+      const tvertex p{float(x), float(y)};
+      inside = InsideBoth(s, c, p);
+      reach = BoundaryDistance(c, p, BoundaryDistance(s, p, kFar));
+      last_x = x;
+      last_y = y;
     }
-  }
-  return std::min({h * h * count, double(s.area), double(c.area), double(BoxWidth(r)) * BoxHeight(r)});
+    if (inside) ++count;
+    return true;
+  });
+  return std::min({kStep * kStep * count, double(s.area), double(c.area), double(BoxWidth(r)) * BoxHeight(r)});
 }
 
 void CheckIntersections(tafile& map, Terrdbfile& errors, thost& host) {

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <ranges>
 #include <unordered_map>
 
 #include "base/codepage.h"
@@ -145,19 +144,19 @@ std::string TypeLine(int type, const std::string& name) { return IntText(type, 3
 
 // The loader inserts each object at the head of its list, so writing every
 // list from its tail keeps the order through a save and a load.
-template <class T>
-auto Reversed(const ttypelist<T>& list) {
-  return std::ranges::reverse_view(list);
+template <class T, class F>
+void FromTail(const ttypelist<T>& list, F write) {
+  for (auto it = list.rbegin(); it != list.rend(); ++it) write(**it);
 }
 
 void WriteTexts(const tafile& map, ttextwriter& out) {
   for (int type = 0; type < kTextTypes; ++type) {
     if (map.Texts(type).empty()) continue;
     out.WriteLine(TypeLine(type, Nomenclature().texts[type].name));
-    for (const auto& t : Reversed(map.Texts(type))) {
-      out.WriteLine(TextRecord(*t));
-      out.WriteLine(t->text);
-    }
+    FromTail(map.Texts(type), [&](const texttype& t) {
+      out.WriteLine(TextRecord(t));
+      out.WriteLine(t.text);
+    });
     out.WriteLine("-1 -1 1 1 1 1 1 1 1 ");
   }
   out.WriteLine("-1");
@@ -171,12 +170,12 @@ void WriteSigns(const tafile& map, ttextwriter& out) {
   for (int type = 0; type < kSignTypes; ++type) {
     if (map.Signs(type).empty()) continue;
     out.WriteLine(TypeLine(type, Nomenclature().signs[type].name));
-    for (const auto& g : Reversed(map.Signs(type))) {
-      std::string s = SignRecord(*g);
-      if (g->scale_x != 1 || g->scale_y != 1)
-        s += " " + Fixed(g->scale_x, 3) + " " + Fixed(g->scale_y, 3);
+    FromTail(map.Signs(type), [&](const tsign& g) {
+      std::string s = SignRecord(g);
+      if (g.scale_x != 1 || g.scale_y != 1)
+        s += " " + Fixed(g.scale_x, 3) + " " + Fixed(g.scale_y, 3);
       out.WriteLine(s);
-    }
+    });
     out.WriteLine("-1 -1 ");
   }
   out.WriteLine("-1");
@@ -186,11 +185,11 @@ void WriteDrobs(const tafile& map, ttextwriter& out) {
   for (int type = 0; type < kDrobTypes; ++type) {
     if (map.Drobs(type).empty()) continue;
     out.WriteLine(TypeLine(type, Nomenclature().drobs[type].name));
-    for (const auto& d : Reversed(map.Drobs(type))) {
-      out.WriteLine(Fixed(d->x, 2) + " " + Fixed(d->y, 2));
-      out.WriteLine(d->numerator);
-      out.WriteLine(d->denominator);
-    }
+    FromTail(map.Drobs(type), [&](const tdrob& d) {
+      out.WriteLine(Fixed(d.x, 2) + " " + Fixed(d.y, 2));
+      out.WriteLine(d.numerator);
+      out.WriteLine(d.denominator);
+    });
     out.WriteLine("-1 -1 ");
   }
   out.WriteLine("-1");
