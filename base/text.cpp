@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 
@@ -128,7 +129,11 @@ int TextInt(std::string_view text) {
 }
 
 double TextReal(std::string_view text) {
-  std::string t = TrimBoth(text);
+  // Trimmed as TrimBoth does, without copying: numbers are read in hot loops.
+  std::string_view t = text;
+  while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+  t = t.substr(0, kMaxTrimmed);
+  while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
   // Find the longest leading part that has the shape of a number.
   size_t i = 0;
   if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
@@ -152,7 +157,7 @@ double TextReal(std::string_view text) {
   if (*first == '+') ++first;
   double v = 0.0;
   auto r = std::from_chars(first, t.data() + end, v);
-  if (r.ec == std::errc::result_out_of_range) return 0.0;
+  if (r.ec != std::errc() || !std::isfinite(v)) return 0.0;
   return v;
 }
 

@@ -1,7 +1,5 @@
 #include "zem/zemlexer.h"
 
-#include <charconv>
-#include <cmath>
 #include <limits>
 #include <numbers>
 
@@ -67,33 +65,7 @@ int32_t ZemInt(std::string_view token) {
   return static_cast<int32_t>(v);
 }
 
-double ZemReal(std::string_view token) {
-  std::string_view t = TrimView(token);
-  size_t i = 0;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-  size_t digits = 0;
-  while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
-  if (i < t.size() && t[i] == '.') {
-    ++i;
-    while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
-  }
-  if (digits == 0) return 0.0;
-  size_t end = i;
-  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-    size_t j = i + 1;
-    if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
-    if (j < t.size() && IsDigit(t[j])) {
-      while (j < t.size() && IsDigit(t[j])) ++j;
-      end = j;
-    }
-  }
-  const char* first = t.data();
-  if (*first == '+') ++first;
-  double v = 0.0;
-  auto r = std::from_chars(first, t.data() + end, v);
-  if (r.ec != std::errc() || !std::isfinite(v)) return 0.0;
-  return v;
-}
+double ZemReal(std::string_view token) { return TextReal(token); }
 
 std::string ZemQuotedText(std::string_view text) { return UnquoteText(text); }
 
