@@ -261,6 +261,15 @@ int tunittables::FindNumbered(tdbfile& t, const std::string& otdel, const std::s
   return -1;
 }
 
+void tunittables::GoNumberedOrAppend(tdbfile& t, const std::string& otdel, const std::string& pod,
+                                     int number) {
+  if (FindNumbered(t, otdel, pod, number) >= 0) return;
+  t.Append();
+  t.SetText("OTDEL", TableOtdelKey(otdel));
+  t.SetText("POD", PodKey(pod));
+  t.SetNumber("NUMBER", number);
+}
+
 bool tunittables::ReadSpecies(const std::string& otdel, const std::string& pod, int number, tspeciesrow& row) {
   row = tspeciesrow();
   tdbfile& t = Table(kDv);
@@ -290,12 +299,7 @@ void tunittables::WriteSpecies(const std::string& otdel, const std::string& pod,
   tdbfile& t = Table(kDv);
   if (!t.IsOpen()) return;
   try {
-    if (FindNumbered(t, otdel, pod, row.number) < 0) {
-      t.Append();
-      t.SetText("OTDEL", TableOtdelKey(otdel));
-      t.SetText("POD", PodKey(pod));
-      t.SetNumber("NUMBER", row.number);
-    }
+    GoNumberedOrAppend(t, otdel, pod, row.number);
     const std::pair<const char*, double> numbers[] = {
         {"DV", row.dv},         {"ET", row.et},         {"U", row.u},         {"PR", row.pr},
         {"W", row.w},           {"P", row.p},           {"H", row.h},         {"B", row.b},
@@ -324,12 +328,7 @@ void tunittables::WriteComposition(const std::string& otdel, const std::string& 
   tdbfile& t = Table(kCo);
   if (!t.IsOpen()) return;
   try {
-    if (FindNumbered(t, otdel, pod, row.number) < 0) {
-      t.Append();
-      t.SetText("OTDEL", TableOtdelKey(otdel));
-      t.SetText("POD", PodKey(pod));
-      t.SetNumber("NUMBER", row.number);
-    }
+    GoNumberedOrAppend(t, otdel, pod, row.number);
     t.SetNumber("DV", row.dv);
     t.SetNumber("U", row.u);
     t.SetNumber("B", row.b);

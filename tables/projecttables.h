@@ -90,6 +90,8 @@ class tunittables : public tprojecttables {
  private:
   bool FindSubCompartment(const std::string& otdel, const std::string& pod, bool convert);
   int FindNumbered(tdbfile& t, const std::string& otdel, const std::string& pod, int number);
+  // Goes to the row of that NUMBER, appending it with its keys when there is none.
+  void GoNumberedOrAppend(tdbfile& t, const std::string& otdel, const std::string& pod, int number);
 
   thost& host_;
   std::unique_ptr<tdbfile> tables_[kProjectTableCount];
